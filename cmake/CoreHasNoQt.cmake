@@ -1,0 +1,26 @@
+# The core is plain C++ and the standard library. This check runs at configure time
+# (and again as a test), so a Qt include in a core folder fails the build at once.
+set(TARVELSTRAND_CORE_DIRS platform model files shell rules imports exports views)
+
+function(tarvelstrand_check_core_has_no_qt source_dir)
+    set(offenders "")
+    foreach(dir IN LISTS TARVELSTRAND_CORE_DIRS)
+        file(GLOB_RECURSE files "${source_dir}/src/${dir}/*.h" "${source_dir}/src/${dir}/*.cpp")
+        foreach(f IN LISTS files)
+            file(STRINGS "${f}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|Qt)")
+            if(hits)
+                list(APPEND offenders "${f}: ${hits}")
+            endif()
+        endforeach()
+    endforeach()
+    if(offenders)
+        list(JOIN offenders "\n  " text)
+        message(FATAL_ERROR "Core sources must not include Qt headers:\n  ${text}")
+    endif()
+endfunction()
+
+if(CMAKE_SCRIPT_MODE_FILE)
+    tarvelstrand_check_core_has_no_qt("${SOURCE_DIR}")
+else()
+    tarvelstrand_check_core_has_no_qt("${CMAKE_SOURCE_DIR}")
+endif()
