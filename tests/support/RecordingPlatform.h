@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Canvas.h"
 #include "platform/Platform.h"
+#include "shell/Views.h"
 
 #include <deque>
 #include <map>
@@ -152,6 +153,29 @@ public:
 private:
     Rect update_;
     Color text_{};
+};
+
+// A Views that records what the core asked of the windows.
+class RecordingViews : public Views {
+public:
+    std::vector<std::string> calls;
+    bool pairingsOpen = false, toolboxOpen = false, bidsOpen = false;
+    void RepaintGrid() override { calls.push_back("RepaintGrid"); }
+    void RepaintLine(int e, int d, int n) override {
+        calls.push_back("RepaintLine " + std::to_string(e) + " " + std::to_string(d) + " " + std::to_string(n));
+    }
+    void GridMetricsChanged() override { calls.push_back("GridMetricsChanged"); }
+    void OpenTimeChanged(int total, int open) override {
+        calls.push_back("OpenTime " + std::to_string(total) + " " + std::to_string(open));
+    }
+    void TimeBankChanged(std::string_view text) override { calls.push_back("TimeBank" + std::string(text)); }
+    void StatusText(std::string_view text) override { calls.push_back("Status " + std::string(text)); }
+    void FileStateChanged() override { calls.push_back("FileStateChanged"); }
+    bool PairingsWindowOpen() const override { return pairingsOpen; }
+    bool ToolboxWindowOpen() const override { return toolboxOpen; }
+    bool BidsWindowOpen() const override { return bidsOpen; }
+    void CloseToolWindows() override { calls.push_back("CloseToolWindows"); }
+    void RefreshPairingsWindow() override { calls.push_back("RefreshPairingsWindow"); }
 };
 
 std::string Describe(Color c);

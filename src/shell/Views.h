@@ -1,0 +1,35 @@
+#pragma once
+#include <string_view>
+
+namespace tq {
+
+// The system's own windows as the core sees them. A core operation that opens, refreshes or
+// closes one of them calls this interface; the desktop program answers with its windows, the
+// batch program and the tests with their own. Each view's issue adds what it needs here, with a
+// default that does nothing, so that a front end without that window keeps working.
+class Views {
+public:
+    virtual ~Views() = default;
+
+    // The block grid
+    virtual void RepaintGrid() {}
+    virtual void RepaintLine(int /*employee*/, int /*firstDay*/, int /*days*/) {}
+    virtual void GridMetricsChanged() {}
+
+    // Control bar and status bar
+    virtual void OpenTimeChanged(int /*total*/, int /*open*/) {}
+    virtual void TimeBankChanged(std::string_view /*text*/) {}
+    virtual void StatusText(std::string_view /*text*/) {}
+
+    // Menus and caption follow the file state
+    virtual void FileStateChanged() {}
+
+    // Tool windows: which are open (the block file stores it) and closing them all.
+    virtual bool PairingsWindowOpen() const { return false; }
+    virtual bool ToolboxWindowOpen() const { return false; }
+    virtual bool BidsWindowOpen() const { return false; }
+    virtual void CloseToolWindows() {}
+    virtual void RefreshPairingsWindow() {}
+};
+
+} // namespace tq
