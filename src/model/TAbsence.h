@@ -32,7 +32,11 @@ public:
 
 constexpr int kMaxCodes = 300;
 
-// Day-off request values of DayOffRequest.
+// Day-off request values of DayOffRequest: 1..12 have toolbox buttons ("X1".."XM"), 13 and 14
+// are "RGD" and "RPD", 20..51 come from the bids ("X1".."X32").
+constexpr int kRequestButtons = 12;
+constexpr int kFirstBidRequest = 20;
+constexpr int kLastBidRequest = 51;
 std::string CodeName(int requestValue);          // "X1".."XM", "RGD", "RPD", "X%d"; else empty
 std::string RequestToolboxCaption(int requestValue); // "X1 First Request" ..; empty when no button
 

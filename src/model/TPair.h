@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tq {
 
@@ -58,11 +59,13 @@ public:
     void CopyFrom(const TPair& other) { *this = other; }
 
     // Runs the validation steps and fills ValidationMessage, Valid, CountedDays, OvernightDuty,
-    // UsaSegments, DutyStartOfDay and LayoverRest. stationTable is the schedule's StationTable.
-    bool Validate(int daysInMonth, std::string_view stationTable);
+    // UsaSegments, DutyStartOfDay and LayoverRest. stationTable is the schedule's StationTable;
+    // short pairing-file lines are logged when the log is open.
+    bool Validate(int daysInMonth, std::string_view stationTable, EventLog* log = nullptr);
     void ComputeCreditClass();
 
-    // The object's fields only; the block file adds the framing.
+    // The object's fields only; the block file adds the framing. Writing always gives version 5;
+    // reading an older version leaves the fields it lacks as they were.
     void WriteFields(ByteWriter& w) const;
     void ReadFields(ByteReader& r, std::uint32_t version);
 };
