@@ -90,11 +90,19 @@ public:
     bool ValidPairingIndex(int index) const { return index >= 0 && index <= LastPairingIndex && index < kPairingSlots; }
     bool ValidEmployeeIndex(int index) const { return index >= 0 && index < EmployeeCount && index < kEmployeeSlots; }
 
+    // The date of month day `day` (0..DaysInMonth-1) and of previous-month slot 0..30; the
+    // invalid date outside them.
+    Date MonthDayDate(int day) const;
+    Date PriorDayDate(int slot) const;
+
     void ZeroData(bool employees, bool pairings);
     void DeleteAll();
     // Builds the month calendar from start to end and determines the daylight-saving change.
-    // False (and nothing changed) when the month would hold 32 days or more.
+    // False (and nothing changed) when the month would hold 32 days or more, end lies before
+    // start, or a date is invalid.
     bool SetMonthDates(Date start, Date end);
+    // The March or November change that lies inside the month: DstChangeTime (02:00 of its
+    // day) and DstShift (+60 or -60), both 0 without one.
     bool DetermineDst();
     int StationValue(std::string_view station) const;
 };
