@@ -6,6 +6,7 @@
 #include "model/TPilot.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,10 @@ public:
     // day) and DstShift (+60 or -60), both 0 without one.
     bool DetermineDst();
     int StationValue(std::string_view station) const;
+
+    // The code of a crew-system tracking code: the first of the code table with it, or, when the
+    // table is empty, the first built-in row of the crew kind of crewType with it.
+    std::optional<TAbsence> FindCodeByTracking(std::string_view trackingCode, int crewType) const;
 };
 
 } // namespace tq
