@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 #include <string_view>
 
 namespace tq {
@@ -30,6 +31,14 @@ public:
     virtual bool BidsWindowOpen() const { return false; }
     virtual void CloseToolWindows() {}
     virtual void RefreshPairingsWindow() {}
+
+    // The main frame and its small dialogs
+    virtual void CloseMainWindow() {}
+    virtual void ShowAbout() {}
+    // Starts the desktop's calculator; false when none is installed.
+    virtual bool StartCalculator() { return false; }
+    // The shared notes dialog with the given text; true and the edited text on OK.
+    virtual bool EditSharedNotes(std::string& /*text*/) { return false; }
 };
 
 } // namespace tq
