@@ -83,8 +83,12 @@ TEST(Menus, EnablingFollowsTheFileStateAndTheBuiltGrid) {
     EXPECT_TRUE(CommandEnabled(ws, built));
     EXPECT_FALSE(CommandEnabled(ws, never));
     // A command without an action is never enabled, whatever its rule.
-    if (!CommandBound(kCmdSave)) EXPECT_FALSE(CommandEnabled(ws, save));
-    if (!CommandBound(kCmdSaveAs)) EXPECT_FALSE(CommandEnabled(ws, saveAs));
+    if (!CommandBound(kCmdSave)) {
+        EXPECT_FALSE(CommandEnabled(ws, save));
+    }
+    if (!CommandBound(kCmdSaveAs)) {
+        EXPECT_FALSE(CommandEnabled(ws, saveAs));
+    }
 }
 
 TEST(Menus, CheckMarksFollowTheToolWindows) {
