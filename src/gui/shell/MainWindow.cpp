@@ -22,6 +22,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+// Resources of a static library are registered by hand.
+static void InitResources() { Q_INIT_RESOURCE(resources); }
+
 namespace tq::gui {
 
 namespace {
@@ -92,6 +95,7 @@ bool DesktopViews::EditSharedNotes(std::string& text) {
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), ui_(this), settings_(IniFileSettings::DefaultPath()),
       platform_{ui_, clock_, settings_, clipboard_, mailer_}, views_(*this), ws_(platform_, views_, log_) {
+    InitResources();
     setWindowIcon(QIcon(QStringLiteral(":/icons/ICON_1.xpm")));
     auto* client = new QWidget(this);
     client->setAutoFillBackground(true);
@@ -166,7 +170,7 @@ void MainWindow::BuildControlBar() {
     gauge_ = new QProgressBar(bar);
     gauge_->setObjectName(QStringLiteral("OpenTimeGauge"));
     gauge_->setFixedSize(200, 20);
-    gauge_->setRange(0, 0);
+    gauge_->setRange(0, 1); // Qt shows 0..0 as "busy"; an empty month is an empty gauge
     gauge_->setValue(0);
     gauge_->setTextVisible(true);
     gauge_->setFormat(QStringLiteral("0000:00"));
@@ -180,10 +184,11 @@ void MainWindow::BuildControlBar() {
 }
 
 void MainWindow::ShowOpenTime(int total, int open) {
-    // Range 0..total with the open credit as the position; an empty month shows 0..0, never a
-    // division.
-    gauge_->setRange(0, std::max(0, total));
-    gauge_->setValue(std::clamp(open, 0, std::max(0, total)));
+    // Range 0..total with the open credit as the position. An empty month (0..0) is drawn as an
+    // empty gauge, since Qt would animate a 0..0 range as "busy".
+    const int top = std::max(1, total);
+    gauge_->setRange(0, top);
+    gauge_->setValue(std::clamp(open, 0, top));
     gauge_->setFormat(QString::asprintf("%04d:%02d", open / 60, open % 60));
 }
 
