@@ -1,4 +1,5 @@
 #include "gui/app/DesktopApp.h"
+#include "gui/app/SingleInstance.h"
 #include "gui/platform/QtPlatform.h"
 
 #include <QApplication>
@@ -39,5 +40,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     tq::gui::QtUserInterface ui;
+    // A picture of the window may be taken while the program runs; a second working copy may not.
+    tq::gui::SingleInstance instance;
+    if (options.screenshot.isEmpty() && !instance.Acquire()) {
+        ui.ShowMessage("Tarvelstrand is Currently Running", "Tarvelstrand", tq::MessageIcon::Stop);
+        return 0;
+    }
     return tq::gui::RunGuarded([&] { return tq::gui::RunDesktop(options); }, ui);
 }

@@ -1,4 +1,5 @@
 #include "gui/app/DesktopApp.h"
+#include "gui/app/SingleInstance.h"
 #include "gui/draw/QtCanvas.h"
 #include "gui/platform/QtPlatform.h"
 #include "gui/shell/MainWindow.h"
@@ -37,6 +38,22 @@ private slots:
         QCOMPARE(o.screenshot, QStringLiteral("w.png"));
         QCOMPARE(o.fileName, QStringLiteral("/data/Jul.tq2"));
         QVERIFY(!gui::ParseDesktopArguments({"tarvelstrand", "--screenshot"}).problem.isEmpty());
+    }
+
+    void aSecondInstanceIsRefusedAndAStaleLockTakenOver() {
+        const QString path = QDir::temp().filePath(QStringLiteral("tq-single-%1.lock").arg(QCoreApplication::applicationPid()));
+        QFile::remove(path);
+        gui::SingleInstance first(path), second(path);
+        QVERIFY(first.Acquire());
+        QVERIFY(!second.Acquire());
+        // A lock left by a program that is gone does not keep the next one out.
+        QFile::remove(path);
+        QFile stale(path);
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.write("999999\ntarvelstrand\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        stale.close();
+        gui::SingleInstance third(path);
+        QVERIFY(third.Acquire());
     }
 
     void fileFiltersBecomeQtFilters() {
