@@ -21,6 +21,9 @@ public:
     virtual void OpenTimeChanged(int /*total*/, int /*open*/) {}
     virtual void TimeBankChanged(std::string_view /*text*/) {}
     virtual void StatusText(std::string_view /*text*/) {}
+    // The control bar's gauge while a long load borrows it: position 0..maximum under a caption;
+    // (0, 0, "") gives it back.
+    virtual void StatusGauge(int /*position*/, int /*maximum*/, std::string_view /*caption*/) {}
 
     // Menus and caption follow the file state
     virtual void FileStateChanged() {}

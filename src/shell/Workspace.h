@@ -1,6 +1,7 @@
 #pragma once
 #include "model/Schedule.h"
 #include "platform/Platform.h"
+#include "shell/FileTypes.h"
 #include "shell/Views.h"
 
 #include <string>
@@ -25,6 +26,7 @@ public:
     Schedule schedule;
 
     FileState fileState = FileState::NoFile;
+    FileTypes fileTypes;
 
     UserInterface& Ui() { return platform.ui; }
     void LogLine(std::string_view line) { log.Write(line); }

@@ -33,7 +33,8 @@ Answer RecordingUi::Ask(std::string_view text, std::string_view caption, Buttons
 }
 
 std::optional<std::string> RecordingUi::ChooseOpenFile(const FileRequest& request) {
-    events.push_back({.kind = UiEvent::Kind::OpenFile, .caption = request.title});
+    events.push_back({.kind = UiEvent::Kind::OpenFile, .caption = request.title, .folder = request.initialFolder,
+                      .filter = request.type ? request.type->filter : std::string()});
     if (files.empty() || files.front().empty()) {
         if (!files.empty()) files.pop_front();
         return std::nullopt;
@@ -44,7 +45,8 @@ std::optional<std::string> RecordingUi::ChooseOpenFile(const FileRequest& reques
 }
 
 std::vector<std::string> RecordingUi::ChooseOpenFiles(const FileRequest& request) {
-    events.push_back({.kind = UiEvent::Kind::OpenFiles, .caption = request.title});
+    events.push_back({.kind = UiEvent::Kind::OpenFiles, .caption = request.title, .folder = request.initialFolder,
+                      .filter = request.type ? request.type->filter : std::string()});
     if (files.empty()) return {};
     auto f = files.front();
     files.pop_front();
@@ -52,7 +54,8 @@ std::vector<std::string> RecordingUi::ChooseOpenFiles(const FileRequest& request
 }
 
 std::optional<std::string> RecordingUi::ChooseSaveFile(const FileRequest& request) {
-    events.push_back({.kind = UiEvent::Kind::SaveFile, .caption = request.title});
+    events.push_back({.kind = UiEvent::Kind::SaveFile, .caption = request.title, .folder = request.initialFolder,
+                      .filter = request.type ? request.type->filter : std::string()});
     if (files.empty() || files.front().empty()) {
         if (!files.empty()) files.pop_front();
         return std::nullopt;

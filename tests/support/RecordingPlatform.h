@@ -21,6 +21,8 @@ struct UiEvent {
     Answer answer = Answer::Ok;
     std::vector<std::string> lines; // list lines; progress texts as they were set
     bool on = false;                // wait cursor
+    std::string folder;             // file dialogs: the folder they start in
+    std::string filter;             // file dialogs: the filter of their file type
 };
 
 class RecordingUi : public UserInterface {
@@ -170,6 +172,9 @@ public:
     }
     void TimeBankChanged(std::string_view text) override { calls.push_back("TimeBank" + std::string(text)); }
     void StatusText(std::string_view text) override { calls.push_back("Status " + std::string(text)); }
+    void StatusGauge(int position, int maximum, std::string_view caption) override {
+        calls.push_back("Gauge " + std::to_string(position) + "/" + std::to_string(maximum) + " " + std::string(caption));
+    }
     void FileStateChanged() override { calls.push_back("FileStateChanged"); }
     bool PairingsWindowOpen() const override { return pairingsOpen; }
     bool ToolboxWindowOpen() const override { return toolboxOpen; }
