@@ -1,5 +1,7 @@
-// Writes the seed inputs of the pairing-file fuzz target into a folder: prg_seeds DIR.
-// The fuzz target loads them into a March 2026 schedule of base Z, equipment 8.
+// Writes the seed inputs of the pairing-file fuzz target into a folder: prg_seeds DIR
+// (the committed seeds are build/tools/prg_seeds fuzz/corpus/prgfile).
+// Each seed is the fuzz target's choice byte (crew type in bits 0-1, month in bits 2-3: 0 March,
+// manual settings 0x40, every equipment 0x80) and a pairing file of March 2026, base Z, DH8.
 #include "prgwriter/PrgWriter.h"
 
 #include <cstdio>
@@ -66,8 +68,11 @@ Pairing MidnightReport() {
     return p;
 }
 
-void Save(const std::filesystem::path& dir, const char* name, const std::string& bytes) {
+constexpr char kCaptains = 0x00, kFirstOfficers = 0x01, kCabinCrewAllEquipment = static_cast<char>(0x82);
+
+void Save(const std::filesystem::path& dir, const char* name, char choice, const std::string& bytes) {
     std::ofstream out(dir / name, std::ios::binary | std::ios::trunc);
+    out.put(choice);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 } // namespace
@@ -80,29 +85,31 @@ int main(int argc, char** argv) {
     const std::filesystem::path dir(argv[1]);
     std::filesystem::create_directories(dir);
 
-    Save(dir, "layover.prg", PrgFile().Add(LayoverTrip()).Text());
-    Save(dir, "midnight.prg", PrgFile().Add(MidnightReport()).Add(LayoverTrip()).Text());
+    Save(dir, "layover.prg", kCaptains, PrgFile().Add(LayoverTrip()).Text());
+    Save(dir, "midnight.prg", kFirstOfficers, PrgFile().Add(MidnightReport()).Add(LayoverTrip()).Text());
 
     Pairing cabin = LayoverTrip();
     cabin.complement = "PU01FA02";
     cabin.number = 8103;
-    Save(dir, "cabin.prg", PrgFile().Add(cabin).Text());
+    Save(dir, "cabin.prg", kCabinCrewAllEquipment, PrgFile().Add(cabin).Text());
 
     Pairing other = LayoverTrip();
     other.base = 'M';
-    Save(dir, "otherbase.prg", PrgFile().Add(other).Add(MidnightReport()).Text());
+    Save(dir, "otherbase.prg", kCaptains, PrgFile().Add(other).Add(MidnightReport()).Text());
 
     PrgFile shortHeader;
     shortHeader.Add(MidnightReport())
         .Raw(RecordLine('1', 0).Str() + HeaderLine(LayoverTrip(), {2026, 3, 3}).substr(1, 100));
-    Save(dir, "shortheader.prg", shortHeader.Text());
+    Save(dir, "shortheader.prg", kCaptains, shortHeader.Text());
 
     PrgFile longLine;
     longLine.Add(LayoverTrip()).Raw(std::string(1500, '1'));
-    Save(dir, "longline.prg", longLine.Text());
+    Save(dir, "longline.prg", kCaptains, longLine.Text());
 
+    PrgFile windows;
+    windows.Add(LayoverTrip());
     std::string crlf;
-    for (const auto& l : PrgFile().Add(LayoverTrip()).Lines()) crlf += l + "\r\n";
-    Save(dir, "crlf.prg", crlf);
+    for (const auto& l : windows.Lines()) crlf += l + "\r\n";
+    Save(dir, "crlf.prg", kFirstOfficers, crlf);
     return 0;
 }
