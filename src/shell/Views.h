@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tq {
 
@@ -42,6 +43,24 @@ public:
     virtual bool StartCalculator() { return false; }
     // The shared notes dialog with the given text; true and the edited text on OK.
     virtual bool EditSharedNotes(std::string& /*text*/) { return false; }
+    virtual void OpenPairingsWindow() {}
+    virtual void ClosePairingsWindow() {}
+
+    // Build Blocks: the grid's selection, scroll range and display list, the header's balance
+    // row, one line's credit cell.
+    virtual void ClearGridSelection() {}
+    virtual void SetGridScrollRange(int /*columns*/, int /*rows*/) {}
+    virtual void ApplyBlockFilters() {}
+    virtual void RepaintBalanceCell(int /*column*/) {}
+    virtual void RepaintCredit(int /*employee*/) {}
+
+    // The pairing warnings dialog (its list is the pairing warnings report) and the pairing
+    // editor opened at one pairing.
+    virtual void ShowPairingWarnings() {}
+    virtual void OpenPairingEditor(int /*pairing*/) {}
+
+    // The exceptions and warnings report dialog with its list.
+    virtual void ShowExceptionsReport(const std::vector<std::string>& /*lines*/) {}
 };
 
 } // namespace tq

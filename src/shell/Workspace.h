@@ -4,6 +4,7 @@
 #include "shell/FileTypes.h"
 #include "shell/Views.h"
 
+#include <array>
 #include <string>
 
 namespace tq {
@@ -27,6 +28,9 @@ public:
 
     FileState fileState = FileState::NoFile;
     FileTypes fileTypes;
+
+    // The grid header's balance row (ComputeDailyBalance), one value per day column.
+    std::array<int, kLineDays> dailyBalance{};
 
     UserInterface& Ui() { return platform.ui; }
     void LogLine(std::string_view line) { log.Write(line); }
