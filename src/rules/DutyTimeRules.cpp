@@ -116,7 +116,9 @@ void PlacePreviousMonth(const Schedule& schedule, const TPilot& line, Timeline& 
             if (schedule.DstShift != 0 && absoluteStart < changeMinute &&
                 changeMinute <= absoluteStart + span)
                 end += schedule.DstShift;
-            const int days = 1 + (end > kDay ? (end - kDay) / kDay : 0);
+            // A calendar day more for each day (or part of one) the trip runs past its first
+            // midnight, as the month's pairings count their days.
+            const int days = 1 + (end > kDay ? (end - kDay + kDay - 1) / kDay : 0);
             for (int k = 0; k < days && t + k <= 60; ++k) {
                 const auto& dayOfTrip = line.PriorDay[At(t + k)];
                 tl.onDuty[At(t + k)] = 1;
