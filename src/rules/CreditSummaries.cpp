@@ -79,10 +79,15 @@ int UpdateLastBlockHolder(Schedule& schedule, bool& changed) {
         }
     }
     const int last = stop - 1 - reserveRun;
-    if (last != schedule.LastBlockHolder) {
-        schedule.LastBlockHolder = last;
-        for (int e = 0; e < lines; ++e) schedule.Employees[At(e)].BelowLastBlockHolder = e > last;
-        changed = true;
+    changed = last != schedule.LastBlockHolder;
+    schedule.LastBlockHolder = last;
+    // The marks are set every time: lines come from the file unmarked, so a last block holder
+    // equal to the stored one must still mark the lines after it.
+    for (int e = 0; e < lines; ++e) {
+        TPilot& line = schedule.Employees[At(e)];
+        const bool below = e > last;
+        if (line.BelowLastBlockHolder != below) changed = true;
+        line.BelowLastBlockHolder = below;
     }
     return last;
 }

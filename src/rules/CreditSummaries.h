@@ -21,9 +21,9 @@ int BlockMinimum(const Schedule& schedule, const TPilot& line);
 int BlockTarget(const Schedule& schedule, const TPilot& line);
 
 // Walks the roster in seniority order spending the open credit on the lines that still need it
-// and returns the last line that can hold a block (-1 when not even the first can). When that
-// line changes, it is stored in the schedule and BelowLastBlockHolder is set on every line after
-// it. With no lines it returns 0 and changes nothing.
+// and returns the last line that can hold a block (-1 when not even the first can). It is stored
+// in the schedule and BelowLastBlockHolder is set on every line after it; `changed` tells whether
+// the index or any mark changed. With no lines it returns 0 and changes nothing.
 int UpdateLastBlockHolder(Schedule& schedule, bool& changed);
 // The same; a change repaints the grid and rebuilds the display list.
 int LastBlockHolder(Workspace& workspace);

@@ -6,6 +6,7 @@
 #include "shell/Workspace.h"
 
 #include <algorithm>
+#include <array>
 
 namespace tq {
 
@@ -72,14 +73,21 @@ void CheckAllLines(Schedule& schedule, bool oldDutyRules) {
 }
 
 int RecheckMarkedLines(Schedule& schedule) {
+    const int lines = std::min(schedule.EmployeeCount, static_cast<int>(schedule.Employees.size()));
+    std::array<bool, kEmployeeSlots> marked{};
+    for (int e = 0; e < lines; ++e) {
+        marked[At(e)] = !schedule.Employees[At(e)].RecheckDone;
+        schedule.Employees[At(e)].RecheckDone = true;
+    }
     int checked = 0;
-    for (int e = 0; e < schedule.EmployeeCount && ValidLineIndex(schedule, e); ++e) {
-        TPilot& line = schedule.Employees[At(e)];
-        if (line.RecheckDone) continue;
-        line.RecheckDone = true;
+    for (int e = 0; e < lines; ++e) {
+        if (!marked[At(e)]) continue;
         CheckEmployeeLine(schedule, e, false);
         ++checked;
     }
+    // These checks mark each other's holders in turn; nothing changed between them, so every
+    // line is now up to date.
+    for (int e = 0; e < lines; ++e) schedule.Employees[At(e)].RecheckDone = true;
     return checked;
 }
 

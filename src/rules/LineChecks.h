@@ -18,8 +18,9 @@ void CheckEmployeeLine(Workspace& workspace, int employee, bool oldDutyRules);
 // Every line of the roster, in order.
 void CheckAllLines(Schedule& schedule, bool oldDutyRules);
 
-// Checks again every line a French cabin check marked (RecheckDone false), clearing the mark
-// first; returns how many were checked.
+// Checks again every line a French cabin check marked (RecheckDone false) and returns how many
+// were checked. The marks these checks make of each other are cleared too: nothing changed
+// between them, so afterwards every line is up to date.
 int RecheckMarkedLines(Schedule& schedule);
 
 // The two-captain rule of a captains' file: two captains both 65 or over, or both with the

@@ -56,20 +56,23 @@ class LineBuilder {
 public:
     explicit LineBuilder(std::uint8_t crewType = kCaptains, Date first = Date::FromDmy(1, 7, 2026),
                          int days = 31)
-        : schedulePtr_(std::make_unique<Schedule>(Date::FromDmy(1, 6, 2026))) {
-        Schedule& s = *schedulePtr_;
-        s.CrewType = crewType;
-        s.SetMonthDates(first, first.AddDays(days - 1));
-        s.LastLoadedPairingIndex = -1;
+        : owned_(std::make_unique<Schedule>(Date::FromDmy(1, 6, 2026))), schedule_(owned_.get()) {
+        SetUp(crewType, first, days);
+    }
+    // Builds into a schedule someone else owns (a workspace's).
+    LineBuilder(Schedule& schedule, std::uint8_t crewType = kCaptains, Date first = Date::FromDmy(1, 7, 2026),
+                int days = 31)
+        : schedule_(&schedule) {
+        SetUp(crewType, first, days);
     }
 
-    Schedule& schedule() { return *schedulePtr_; }
-    TPilot& line(int employee) { return schedulePtr_->Employees[static_cast<std::size_t>(employee)]; }
-    TPair& pairing(int index) { return schedulePtr_->Pairings[static_cast<std::size_t>(index)]; }
+    Schedule& schedule() { return *schedule_; }
+    TPilot& line(int employee) { return schedule_->Employees[static_cast<std::size_t>(employee)]; }
+    TPair& pairing(int index) { return schedule_->Pairings[static_cast<std::size_t>(index)]; }
 
     // Adds a pairing after the last one; it counts as loaded. Returns its index.
     int AddPairing(const PairingSpec& spec) {
-        Schedule& s = *schedulePtr_;
+        Schedule& s = *schedule_;
         const int index = ++s.LastPairingIndex;
         s.LastLoadedPairingIndex = index;
         TPair& p = pairing(index);
@@ -107,7 +110,7 @@ public:
 
     // Adds a copy of a pairing after the loaded ones (a two-captain seat), operating on one day.
     int AddCopy(int source, int day) {
-        Schedule& s = *schedulePtr_;
+        Schedule& s = *schedule_;
         const int index = ++s.LastPairingIndex;
         pairing(index).CopyFrom(pairing(source));
         pairing(index).OperatesOn.fill(0);
@@ -117,7 +120,7 @@ public:
 
     // Adds an employee line at the end of the roster. Returns its index.
     int AddLine(const std::string& name = "TEST LINE", int number = 0) {
-        Schedule& s = *schedulePtr_;
+        Schedule& s = *schedule_;
         const int index = s.EmployeeCount++;
         TPilot& l = line(index);
         l.Reset();
@@ -136,7 +139,7 @@ public:
     // A one-day pairing held on `day`: report and release minute of the day, hard time.
     int HoldDuty(int employee, int day, int report, int release, int hard = 300, int credit = 300) {
         PairingSpec spec;
-        spec.number = 2000 + schedulePtr_->LastPairingIndex + 1;
+        spec.number = 2000 + schedule_->LastPairingIndex + 1;
         spec.report = report;
         spec.tafb = release - report;
         spec.hard = hard;
@@ -203,7 +206,14 @@ public:
     }
 
 private:
-    std::unique_ptr<Schedule> schedulePtr_;
+    void SetUp(std::uint8_t crewType, Date first, int days) {
+        schedule_->CrewType = crewType;
+        schedule_->SetMonthDates(first, first.AddDays(days - 1));
+        schedule_->LastLoadedPairingIndex = -1;
+    }
+
+    std::unique_ptr<Schedule> owned_;
+    Schedule* schedule_ = nullptr;
 };
 
 // The items of a finding text ("+"-closed), for assertions.
