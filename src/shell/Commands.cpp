@@ -1,5 +1,7 @@
 #include "shell/Commands.h"
 
+#include "rules/ExceptionsReport.h"
+#include "shell/BuildBlocks.h"
 #include "shell/Workspace.h"
 
 #include <algorithm>
@@ -10,10 +12,13 @@ namespace tq {
 namespace {
 // Commands whose action exists. Each subsystem adds its commands here as it is built.
 constexpr std::array kBound = {
-    kCmdExit, kCmdAbout, kCmdKeyboardShortcuts, kCmdCalculator, kCmdSharedNotes,
+    kCmdExit,        kCmdAbout,       kCmdKeyboardShortcuts,     kCmdCalculator,
+    kCmdSharedNotes, kCmdBuildBlocks, kCmdWarningsAndExceptions,
 };
 
-void ShowKeyboardShortcuts(Workspace& ws) { ws.Ui().ShowList(kKeyboardShortcutsTitle, KeyboardShortcutLines()); }
+void ShowKeyboardShortcuts(Workspace& ws) {
+    ws.Ui().ShowList(kKeyboardShortcutsTitle, KeyboardShortcutLines());
+}
 
 void RunCalculator(Workspace& ws) {
     if (!ws.views.StartCalculator())
@@ -27,30 +32,43 @@ void EditSharedNotes(Workspace& ws) {
 }
 } // namespace
 
-bool CommandBound(int cmd) { return std::find(kBound.begin(), kBound.end(), cmd) != kBound.end(); }
+bool CommandBound(int cmd) {
+    return std::find(kBound.begin(), kBound.end(), cmd) != kBound.end();
+}
 
 bool CommandEnabled(Workspace& ws, const MenuEntry& entry) {
     if (entry.IsPopup()) return true;
     if (!CommandBound(entry.cmd)) return false;
     const Schedule& s = ws.schedule;
     switch (entry.enable) {
-    case EnableRule::Always: return true;
-    case EnableRule::FileOpenNotUntitled: return ws.fileState == FileState::FileOpen && !s.Untitled;
-    case EnableRule::FileOpen: return ws.fileState == FileState::FileOpen;
-    case EnableRule::NotUntitledWithMail: return !s.Untitled && ws.platform.mailer.Available();
-    case EnableRule::NotUntitled: return !s.Untitled;
-    case EnableRule::Built: return s.BlocksBuilt;
-    case EnableRule::Never: return false;
+    case EnableRule::Always:
+        return true;
+    case EnableRule::FileOpenNotUntitled:
+        return ws.fileState == FileState::FileOpen && !s.Untitled;
+    case EnableRule::FileOpen:
+        return ws.fileState == FileState::FileOpen;
+    case EnableRule::NotUntitledWithMail:
+        return !s.Untitled && ws.platform.mailer.Available();
+    case EnableRule::NotUntitled:
+        return !s.Untitled;
+    case EnableRule::Built:
+        return s.BlocksBuilt;
+    case EnableRule::Never:
+        return false;
     }
     return false;
 }
 
 bool CommandChecked(Workspace& ws, const MenuEntry& entry) {
     switch (entry.check) {
-    case CheckRule::None: return false;
-    case CheckRule::PairingsWindow: return ws.views.PairingsWindowOpen();
-    case CheckRule::ToolboxWindow: return ws.views.ToolboxWindowOpen();
-    case CheckRule::BidsWindow: return ws.views.BidsWindowOpen();
+    case CheckRule::None:
+        return false;
+    case CheckRule::PairingsWindow:
+        return ws.views.PairingsWindowOpen();
+    case CheckRule::ToolboxWindow:
+        return ws.views.ToolboxWindowOpen();
+    case CheckRule::BidsWindow:
+        return ws.views.BidsWindowOpen();
     }
     return false;
 }
@@ -58,12 +76,29 @@ bool CommandChecked(Workspace& ws, const MenuEntry& entry) {
 bool RunCommand(Workspace& ws, int cmd) {
     if (!CommandBound(cmd)) return false;
     switch (cmd) {
-    case kCmdExit: ws.views.CloseMainWindow(); break;
-    case kCmdAbout: ws.views.ShowAbout(); break;
-    case kCmdKeyboardShortcuts: ShowKeyboardShortcuts(ws); break;
-    case kCmdCalculator: RunCalculator(ws); break;
-    case kCmdSharedNotes: EditSharedNotes(ws); break;
-    default: return false;
+    case kCmdExit:
+        ws.views.CloseMainWindow();
+        break;
+    case kCmdAbout:
+        ws.views.ShowAbout();
+        break;
+    case kCmdKeyboardShortcuts:
+        ShowKeyboardShortcuts(ws);
+        break;
+    case kCmdCalculator:
+        RunCalculator(ws);
+        break;
+    case kCmdSharedNotes:
+        EditSharedNotes(ws);
+        break;
+    case kCmdBuildBlocks:
+        BuildBlocks(ws, true);
+        break;
+    case kCmdWarningsAndExceptions:
+        ShowExceptionsReport(ws);
+        break;
+    default:
+        return false;
     }
     return true;
 }

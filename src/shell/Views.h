@@ -35,6 +35,8 @@ public:
     virtual bool BidsWindowOpen() const { return false; }
     virtual void CloseToolWindows() {}
     virtual void RefreshPairingsWindow() {}
+    virtual void OpenPairingsWindow() {}
+    virtual void ClosePairingsWindow() {}
 
     // The main frame and its small dialogs
     virtual void CloseMainWindow() {}
@@ -43,8 +45,6 @@ public:
     virtual bool StartCalculator() { return false; }
     // The shared notes dialog with the given text; true and the edited text on OK.
     virtual bool EditSharedNotes(std::string& /*text*/) { return false; }
-    virtual void OpenPairingsWindow() {}
-    virtual void ClosePairingsWindow() {}
 
     // Build Blocks: the grid's selection, scroll range and display list, the header's balance
     // row, one line's credit cell.
