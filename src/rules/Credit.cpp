@@ -2,6 +2,7 @@
 
 #include "platform/UserInterface.h"
 #include "rules/LineDays.h"
+#include "rules/PairingReport.h"
 #include "shell/Workspace.h"
 
 #include <algorithm>
@@ -35,7 +36,7 @@ int CreditTotal(Schedule& schedule, int employee, bool payView, UserInterface& u
         }
         const LineDay day = ReadLineDay(schedule, line, d);
         if (day.IsPairing()) {
-            total += PairingCreditInMonth(*day.pairing, d, schedule.DaysInMonth);
+            total += CreditInsideMonth(*day.pairing, d, schedule.DaysInMonth);
             if (!payView) total -= day.pairing->ExcludedCredit[At(d)];
         } else if (day.IsCode()) {
             if (payView || !day.creditNotCounted) total += day.credit;

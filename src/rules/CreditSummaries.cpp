@@ -2,6 +2,7 @@
 
 #include "rules/Credit.h"
 #include "rules/LineDays.h"
+#include "rules/PairingReport.h"
 #include "shell/Workspace.h"
 
 #include <algorithm>
@@ -25,7 +26,7 @@ OpenTimeFigures ComputeOpenTime(const Schedule& schedule) {
             if (status == 0) continue;
             figures.total += pairing.TotalCredit;
             if (status == 1 || status == -1)
-                figures.open += PairingCreditInMonth(pairing, d, schedule.DaysInMonth);
+                figures.open += CreditInsideMonth(pairing, d, schedule.DaysInMonth);
         }
     }
     return figures;

@@ -61,15 +61,6 @@ inline int PairingWorkedDays(const TPair& pairing) {
     return (pairing.DutyStartTime + pairing.Tafb - 1) / kMinutesPerDay + 1;
 }
 
-// Credit of a pairing held from `day` that counts in the month: its total, or only the daily
-// credit of the days inside the month when it runs past the month's end.
-inline int PairingCreditInMonth(const TPair& pairing, int day, int daysInMonth) {
-    if (day + pairing.LengthDays <= daysInMonth) return pairing.TotalCredit;
-    int credit = 0;
-    for (int k = 0; k < PairingDays(pairing) && day + k < daysInMonth; ++k) credit += pairing.DailyCredit[k];
-    return credit;
-}
-
 // Daylight saving for rules that follow reports in day order: a report at or after the month's
 // change minute, when the previous report lay before it, is moved by the month's shift.
 inline int AdjustReportForDst(const Schedule& schedule, int previousReport, int report) {

@@ -1,6 +1,7 @@
 #include "rules/PilotRules.h"
 
 #include "rules/LineDays.h"
+#include "rules/PairingReport.h"
 #include "rules/RuleText.h"
 
 #include <algorithm>
@@ -420,7 +421,7 @@ void CheckPilotCreditRule(const Schedule& schedule, TPilot& line) {
     int credit = line.CreditCarriedIn;
     for (int d = 0; d < schedule.DaysInMonth && d < kLineDays; ++d) {
         const LineDay day = ReadLineDay(schedule, line, d);
-        if (day.IsPairing()) credit += PairingCreditInMonth(*day.pairing, d, schedule.DaysInMonth);
+        if (day.IsPairing()) credit += CreditInsideMonth(*day.pairing, d, schedule.DaysInMonth);
     }
     if (credit <= schedule.CheckPilotMaxHours) return;
     line.ExceptionText.append("Check Pilot Pair Credit > ");

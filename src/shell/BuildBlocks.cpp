@@ -3,6 +3,7 @@
 #include "rules/Credit.h"
 #include "rules/CreditSummaries.h"
 #include "rules/LineChecks.h"
+#include "rules/PairingReport.h"
 #include "rules/RuleText.h"
 #include "shell/Workspace.h"
 #include "views/GridFigures.h"
@@ -133,7 +134,7 @@ bool BuildBlocks(Workspace& workspace, bool showPairingsWindow) {
     }
 
     if (ValidateAllPairings(schedule) >= 0) {
-        workspace.views.ShowPairingWarnings();
+        ShowPairingReport(workspace);
         const int invalid = FirstInvalidPairing(schedule);
         if (invalid >= 0 && ui.Ask("Not all Pairings are Valid. Do you want to edit the pairings to correct "
                                    "the errors as noted.",

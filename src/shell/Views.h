@@ -54,9 +54,7 @@ public:
     virtual void RepaintBalanceCell(int /*column*/) {}
     virtual void RepaintCredit(int /*employee*/) {}
 
-    // The pairing warnings dialog (its list is the pairing warnings report) and the pairing
-    // editor opened at one pairing.
-    virtual void ShowPairingWarnings() {}
+    // The pairing editor opened at one pairing.
     virtual void OpenPairingEditor(int /*pairing*/) {}
 
     // The exceptions and warnings report dialog with its list.

@@ -67,6 +67,7 @@ std::optional<std::string> RecordingUi::ChooseSaveFile(const FileRequest& reques
 
 void RecordingUi::ShowList(std::string_view title, const std::vector<std::string>& lines) {
     events.push_back({.kind = UiEvent::Kind::List, .text = std::string(title), .lines = lines});
+    if (onList) onList(title);
 }
 
 std::unique_ptr<ProgressView> RecordingUi::OpenProgress(std::string_view caption, bool) {

@@ -35,6 +35,8 @@ public:
     std::deque<std::vector<std::string>> files;
     std::vector<UiEvent> events;
     int waitCursorDepth = 0;
+    // Stands for what the scheduler does while a list dialog is open (by its title).
+    std::function<void(std::string_view title)> onList;
 
     void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
     Answer Ask(std::string_view text, std::string_view caption, Buttons buttons, MessageIcon icon) override;
@@ -107,27 +109,15 @@ struct RecordingPlatform {
 
 // One drawing command as the painter issued it.
 struct DrawCommand {
-    enum class Op {
-        Fill,
-        Frame,
-        Line,
-        Font,
-        TextColor,
-        TextBackground,
-        Text,
-        TextInRect,
-        ExcludeClip,
-        ResetClip,
-        Icon
-    };
+    enum class Op { Fill, Frame, Line, Font, TextColor, TextBackground, Text, TextInRect, ExcludeClip, ResetClip, Icon };
     Op op{};
-    Rect rect{};       // Fill, Frame, TextInRect, ExcludeClip; Line: left,top = from, right,bottom = to
-    Point at{};        // Text, Icon
-    Color color{};     // Fill, Frame, Line, TextColor, TextBackground
-    int width = 0;     // pen width; font height
+    Rect rect{};      // Fill, Frame, TextInRect, ExcludeClip; Line: left,top = from, right,bottom = to
+    Point at{};       // Text, Icon
+    Color color{};    // Fill, Frame, Line, TextColor, TextBackground
+    int width = 0;    // pen width; font height
     bool flag = false; // dotted line, opaque background, clipped text
     TextAlign align = TextAlign::Left;
-    std::string text;  // text, icon name, font face
+    std::string text; // text, icon name, font face
     Color textColor{}; // the text colour in effect for Text and TextInRect
 
     // "fill 0,0,20,20 rgb(192,192,192)", "text 4,4 'SU' rgb(0,0,255)", "line 1,0-1,40 w1 dotted rgb(...)"...
@@ -177,8 +167,7 @@ public:
     bool pairingsOpen = false, toolboxOpen = false, bidsOpen = false;
     void RepaintGrid() override { calls.push_back("RepaintGrid"); }
     void RepaintLine(int e, int d, int n) override {
-        calls.push_back("RepaintLine " + std::to_string(e) + " " + std::to_string(d) + " " +
-                        std::to_string(n));
+        calls.push_back("RepaintLine " + std::to_string(e) + " " + std::to_string(d) + " " + std::to_string(n));
     }
     void GridMetricsChanged() override { calls.push_back("GridMetricsChanged"); }
     void OpenTimeChanged(int total, int open) override {
@@ -208,21 +197,9 @@ public:
         calls.push_back("SetGridScrollRange " + std::to_string(columns) + " " + std::to_string(rows));
     }
     void ApplyBlockFilters() override { calls.push_back("ApplyBlockFilters"); }
-    void RepaintBalanceCell(int column) override {
-        calls.push_back("RepaintBalanceCell " + std::to_string(column));
-    }
-    void RepaintCredit(int employee) override {
-        calls.push_back("RepaintCredit " + std::to_string(employee));
-    }
-    // Stands for the scheduler's work in the pairing warnings dialog (its editor can repair).
-    std::function<void()> onPairingWarnings;
-    void ShowPairingWarnings() override {
-        calls.push_back("ShowPairingWarnings");
-        if (onPairingWarnings) onPairingWarnings();
-    }
-    void OpenPairingEditor(int pairing) override {
-        calls.push_back("OpenPairingEditor " + std::to_string(pairing));
-    }
+    void RepaintBalanceCell(int column) override { calls.push_back("RepaintBalanceCell " + std::to_string(column)); }
+    void RepaintCredit(int employee) override { calls.push_back("RepaintCredit " + std::to_string(employee)); }
+    void OpenPairingEditor(int pairing) override { calls.push_back("OpenPairingEditor " + std::to_string(pairing)); }
     std::vector<std::string> reportLines;
     void ShowExceptionsReport(const std::vector<std::string>& lines) override {
         calls.push_back("ShowExceptionsReport");

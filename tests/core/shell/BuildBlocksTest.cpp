@@ -162,13 +162,14 @@ TEST(BuildBlocks, InvalidPairingsOfferTheEditor) {
         const int invalid = b.AddPairing(bad);
         b.pairing(invalid).TotalCredit += 10; // days no longer add up
         if (c.fixedInTheDialog)
-            t.views.onPairingWarnings = [&] {
+            t.ui().onList = [&](std::string_view) {
                 b.pairing(invalid).TotalCredit -= 10;
                 b.pairing(invalid).Validate(t.schedule().DaysInMonth, t.schedule().StationTable);
             };
         t.ui().answers = {c.answer};
         EXPECT_EQ(BuildBlocks(t.ws, true), c.built);
-        EXPECT_TRUE(Called(t.views, "ShowPairingWarnings"));
+        ASSERT_EQ(t.ui().Count(UiEvent::Kind::List), 1);
+        EXPECT_EQ(t.ui().LastOf(UiEvent::Kind::List)->text, "Pairing Warnings and Report");
         EXPECT_EQ(t.ui().Questions().size(), c.fixedInTheDialog ? 0u : 1u);
         if (!c.fixedInTheDialog) {
             EXPECT_EQ(t.ui().Questions().front(),
