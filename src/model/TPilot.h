@@ -89,6 +89,9 @@ public:
     bool ClipMark = false;
     int TimeBankCodeCredit = 0;
     int AlbCodeCredit = 0;
+    // The last credit total in minutes; CreditHours and CreditMinutes keep it in the file's two
+    // bytes, which hold neither a negative total nor one of 256 hours or more.
+    int CreditTotalMinutes = 0;
     std::array<std::uint8_t, 100> CheckScratch{};
 
     void Reset();

@@ -49,6 +49,7 @@ int CreditTotal(Schedule& schedule, int employee, bool payView, UserInterface& u
                 line.AlbCodeCredit += day.credit;
         }
     }
+    line.CreditTotalMinutes = total;
     const int hours = total / 60;
     line.CreditHours = static_cast<std::uint8_t>(hours);
     line.CreditMinutes = static_cast<std::uint8_t>(total - 60 * hours);

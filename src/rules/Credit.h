@@ -13,15 +13,15 @@ class Workspace;
 // in the month (less their excluded credit outside the pay view) and of its codes (those not
 // counted only in the pay view). Stores CreditHours and CreditMinutes, TimeBankCodeCredit
 // ("TBB") and AlbCodeCredit ("ALB"), and returns the total less the leave credit ("LOA", "MED",
-// "MAT"). A pairing index that names no loaded pairing stops the sum with "Pairing Number out of
-// RANGE" ("Internal Error").
+// "MAT"). The whole total is kept in CreditTotalMinutes. A pairing index that names no loaded
+// pairing stops the sum with "Pairing Number out of RANGE" ("Internal Error").
 int CreditTotal(Schedule& schedule, int employee, bool payView, UserInterface& ui);
 // The same, then the line's credit cell and the time-bank total of the status bar are refreshed.
 int CreditTotal(Workspace& workspace, int employee, bool payView);
 
-// The credit total as the line holds it (CreditHours and CreditMinutes).
+// The credit total as the line holds it since its last CreditTotal (before the leave credit).
 inline int StoredCreditTotal(const TPilot& line) {
-    return line.CreditHours * 60 + line.CreditMinutes;
+    return line.CreditTotalMinutes;
 }
 
 // TimeBank plus TimeBankCodeCredit over every line.

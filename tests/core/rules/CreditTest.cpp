@@ -61,6 +61,17 @@ TEST(CreditTotal, NormalAndPayView) {
     }
 }
 
+TEST(CreditTotal, TotalsTheFileBytesCannotHold) {
+    for (const int carried : {-90, 300 * 60 + 5}) {
+        LineBuilder b;
+        const int e = b.AddLine();
+        b.line(e).CreditCarriedIn = carried;
+        test::RecordingUi ui;
+        EXPECT_EQ(CreditTotal(b.schedule(), e, false, ui), carried);
+        EXPECT_EQ(StoredCreditTotal(b.line(e)), carried);
+    }
+}
+
 TEST(CreditTotal, TrainingAtHomeInsideTheWindowCounts) {
     LineBuilder b;
     const int e = b.AddLine();

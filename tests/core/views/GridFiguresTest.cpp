@@ -31,10 +31,10 @@ TEST(ComputeDailyBalance, FreeCrewDaysLessOpenPairingDays) {
     b.line(needs).DayOffRequest[13] = 1;
     // Exactly at the maximum: not strictly inside the limits, so its days count too.
     const int full = b.AddLine("FULL");
-    b.line(full).CreditHours = 80;
+    b.line(full).CreditTotalMinutes = 4800;
     // Inside the limits, a reserve line and a captain-pairings line: not counted.
     const int done = b.AddLine("DONE");
-    b.line(done).CreditHours = 77;
+    b.line(done).CreditTotalMinutes = 4620;
     b.line(b.AddLine("RESERVE")).BidReserveOrLoa = 1;
     b.line(b.AddLine("CAPT PAIRINGS")).EmployeeNumber = -1;
 
