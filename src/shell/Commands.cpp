@@ -1,5 +1,6 @@
 #include "shell/Commands.h"
 
+#include "imports/ToolboxFile.h"
 #include "rules/ExceptionsReport.h"
 #include "shell/BuildBlocks.h"
 #include "shell/Workspace.h"
@@ -13,7 +14,7 @@ namespace {
 // Commands whose action exists. Each subsystem adds its commands here as it is built.
 constexpr std::array kBound = {
     kCmdExit,        kCmdAbout,       kCmdKeyboardShortcuts,     kCmdCalculator,
-    kCmdSharedNotes, kCmdBuildBlocks, kCmdWarningsAndExceptions,
+    kCmdSharedNotes, kCmdBuildBlocks, kCmdWarningsAndExceptions, kCmdImportToolbox,
 };
 
 void ShowKeyboardShortcuts(Workspace& ws) {
@@ -96,6 +97,9 @@ bool RunCommand(Workspace& ws, int cmd) {
         break;
     case kCmdWarningsAndExceptions:
         ShowExceptionsReport(ws);
+        break;
+    case kCmdImportToolbox:
+        LoadToolboxFile(ws);
         break;
     default:
         return false;

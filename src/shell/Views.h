@@ -37,6 +37,10 @@ public:
     virtual void RefreshPairingsWindow() {}
     virtual void OpenPairingsWindow() {}
     virtual void ClosePairingsWindow() {}
+    // The toolbox window: closed before its codes are replaced and opened again to show them
+    // (every opening builds its buttons from the code table).
+    virtual void CloseToolboxWindow() {}
+    virtual void OpenToolboxWindow() {}
 
     // The main frame and its small dialogs
     virtual void CloseMainWindow() {}

@@ -41,8 +41,7 @@ private slots:
     }
 
     void aSecondInstanceIsRefusedAndAStaleLockTakenOver() {
-        const QString path = QDir::temp().filePath(
-            QStringLiteral("tq-single-%1.lock").arg(QCoreApplication::applicationPid()));
+        const QString path = QDir::temp().filePath(QStringLiteral("tq-single-%1.lock").arg(QCoreApplication::applicationPid()));
         QFile::remove(path);
         gui::SingleInstance first(path), second(path);
         QVERIFY(first.Acquire());
@@ -58,13 +57,10 @@ private slots:
     }
 
     void fileFiltersBecomeQtFilters() {
-        QCOMPARE(gui::QtFilterOf(
-                     "Tarvelstrand Viewer(*.tqv)|*.tqv|Tarvelstrand File(*.tq2)|*.tq2|All Files (*.*)|*.*"),
-                 QStringLiteral(
-                     "Tarvelstrand Viewer (*.tqv *.TQV);;Tarvelstrand File (*.tq2 *.TQ2);;All Files (*)"));
-        QCOMPARE(
-            gui::QtFilterOf("Pairing Files (*.Bornemann *.PRG)|*.Bornemann;*.PRG|All Files (*.*)|*.*"),
-            QStringLiteral("Pairing Files (*.bornemann *.BORNEMANN *.Bornemann *.prg *.PRG);;All Files (*)"));
+        QCOMPARE(gui::QtFilterOf("Tarvelstrand Viewer(*.tqv)|*.tqv|Tarvelstrand File(*.tq2)|*.tq2|All Files (*.*)|*.*"),
+                 QStringLiteral("Tarvelstrand Viewer (*.tqv *.TQV);;Tarvelstrand File (*.tq2 *.TQ2);;All Files (*)"));
+        QCOMPARE(gui::QtFilterOf("Pairing Files (*.Bornemann *.PRG)|*.Bornemann;*.PRG|All Files (*.*)|*.*"),
+                 QStringLiteral("Pairing Files (*.bornemann *.BORNEMANN *.Bornemann *.prg *.PRG);;All Files (*)"));
     }
 
     void canvasFontsFollowTheRequestedCell() {
@@ -74,8 +70,7 @@ private slots:
         canvas.SelectFont({.face = "Arial", .height = 16, .width = 7, .weight = 400});
         const FontMetrics m = canvas.Metrics();
         QVERIFY2(m.height <= 16 && m.height >= 13, qPrintable(QString::number(m.height)));
-        QVERIFY2(m.averageCharWidth >= 6 && m.averageCharWidth <= 8,
-                 qPrintable(QString::number(m.averageCharWidth)));
+        QVERIFY2(m.averageCharWidth >= 6 && m.averageCharWidth <= 8, qPrintable(QString::number(m.averageCharWidth)));
         canvas.FillRect({10, 10, 20, 20}, Rgb(255, 0, 0));
         canvas.ExcludeClip({30, 10, 40, 20});
         canvas.FillRect({30, 10, 40, 20}, Rgb(0, 255, 0));

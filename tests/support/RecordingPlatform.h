@@ -205,6 +205,14 @@ public:
         calls.push_back("ShowExceptionsReport");
         reportLines = lines;
     }
+    void CloseToolboxWindow() override {
+        calls.push_back("CloseToolboxWindow");
+        toolboxOpen = false;
+    }
+    void OpenToolboxWindow() override {
+        calls.push_back("OpenToolboxWindow");
+        toolboxOpen = true;
+    }
 };
 
 std::string Describe(Color c);

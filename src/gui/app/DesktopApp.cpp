@@ -46,8 +46,7 @@ int RunDesktop(const DesktopOptions& options) {
         window.show();
         QApplication::processEvents();
         if (!window.grab().save(options.screenshot, "PNG")) {
-            std::fprintf(stderr, "tarvelstrand: cannot write %s\n",
-                         options.screenshot.toLocal8Bit().constData());
+            std::fprintf(stderr, "tarvelstrand: cannot write %s\n", options.screenshot.toLocal8Bit().constData());
             return 1;
         }
         return 0;

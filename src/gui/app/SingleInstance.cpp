@@ -16,8 +16,6 @@ QString SingleInstance::DefaultLockPath() {
     return dir + QStringLiteral("/tarvelstrand.lock");
 }
 
-bool SingleInstance::Acquire() {
-    return lock_->tryLock(0);
-}
+bool SingleInstance::Acquire() { return lock_->tryLock(0); }
 
 } // namespace tq::gui

@@ -23,16 +23,12 @@
 #include <QVBoxLayout>
 
 // Resources of a static library are registered by hand.
-static void InitResources() {
-    Q_INIT_RESOURCE(resources);
-}
+static void InitResources() { Q_INIT_RESOURCE(resources); }
 
 namespace tq::gui {
 
 namespace {
-QString Q(std::string_view s) {
-    return FromCp1252(s);
-}
+QString Q(std::string_view s) { return FromCp1252(s); }
 
 // Hints of the control-bar buttons, shown in the status bar.
 struct ControlButton {
@@ -52,22 +48,14 @@ constexpr ControlButton kControlButtons[] = {
 void DesktopViews::RepaintGrid() {
     if (QWidget* c = window_.centralWidget()) c->update();
 }
-void DesktopViews::OpenTimeChanged(int total, int open) {
-    window_.ShowOpenTime(total, open);
-}
-void DesktopViews::TimeBankChanged(std::string_view text) {
-    window_.timeBankText()->setText(Q(text));
-}
-void DesktopViews::StatusText(std::string_view text) {
-    window_.statusBar()->showMessage(Q(text));
-}
+void DesktopViews::OpenTimeChanged(int total, int open) { window_.ShowOpenTime(total, open); }
+void DesktopViews::TimeBankChanged(std::string_view text) { window_.timeBankText()->setText(Q(text)); }
+void DesktopViews::StatusText(std::string_view text) { window_.statusBar()->showMessage(Q(text)); }
 void DesktopViews::FileStateChanged() {
     window_.RebuildMenus();
     window_.UpdateCaption();
 }
-void DesktopViews::CloseMainWindow() {
-    window_.close();
-}
+void DesktopViews::CloseMainWindow() { window_.close(); }
 
 void DesktopViews::ShowAbout() {
     QMessageBox box(&window_);
@@ -80,8 +68,7 @@ void DesktopViews::ShowAbout() {
 }
 
 bool DesktopViews::StartCalculator() {
-    for (const char* program :
-         {"gnome-calculator", "kcalc", "galculator", "mate-calc", "qalculate-gtk", "xcalc"}) {
+    for (const char* program : {"gnome-calculator", "kcalc", "galculator", "mate-calc", "qalculate-gtk", "xcalc"}) {
         const QString path = QStandardPaths::findExecutable(QString::fromLatin1(program));
         if (!path.isEmpty()) return QProcess::startDetached(path, {});
     }
@@ -106,9 +93,8 @@ bool DesktopViews::EditSharedNotes(std::string& text) {
 }
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), ui_(this),
-      settings_(IniFileSettings::DefaultPath()), platform_{ui_, clock_, settings_, clipboard_, mailer_},
-      views_(*this), ws_(platform_, views_, log_) {
+    : QMainWindow(parent), ui_(this), settings_(IniFileSettings::DefaultPath()),
+      platform_{ui_, clock_, settings_, clipboard_, mailer_}, views_(*this), ws_(platform_, views_, log_) {
     InitResources();
     setWindowIcon(QIcon(QStringLiteral(":/icons/ICON_1.xpm")));
     auto* client = new QWidget(this);
@@ -128,13 +114,9 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::Run(int cmd) {
-    RunCommand(ws_, cmd);
-}
+void MainWindow::Run(int cmd) { RunCommand(ws_, cmd); }
 
-void MainWindow::UpdateCaption() {
-    setWindowTitle(Q(FrameCaption(ws_)));
-}
+void MainWindow::UpdateCaption() { setWindowTitle(Q(FrameCaption(ws_))); }
 
 void MainWindow::AddEntries(QMenu* menu, std::span<const MenuEntry> entries) {
     for (const MenuEntry& e : entries) {
@@ -222,8 +204,7 @@ void MainWindow::BuildAccelerators() {
         s->setContext(Qt::WindowShortcut);
         const int cmd = a.cmd;
         connect(s, &QShortcut::activated, this, [this, cmd] {
-            if (const MenuEntry* e = FindMenuEntry(cmd); e ? CommandEnabled(ws_, *e) : CommandBound(cmd))
-                Run(cmd);
+            if (const MenuEntry* e = FindMenuEntry(cmd); e ? CommandEnabled(ws_, *e) : CommandBound(cmd)) Run(cmd);
         });
     }
 }
