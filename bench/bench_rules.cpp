@@ -47,7 +47,9 @@ void BusyPilotLine(LineBuilder& b, int e, int firstPairing) {
         b.pairing(pairing).OperatesOn[static_cast<std::size_t>(d)] = kHeld;
         ++pairing;
     }
-    b.PlaceCode(e, 5, {.code = "SIM", .start = 480, .length = 480, .credit = 240, .hard = 240, .cars = true, .text = "SM"});
+    b.PlaceCode(
+        e, 5,
+        {.code = "SIM", .start = 480, .length = 480, .credit = 240, .hard = 240, .cars = true, .text = "SM"});
     b.PlaceCode(e, 10, {.code = "RA", .start = 360, .length = 720, .reserve = true, .cars = true});
     b.PlaceDayOff(e, 15, "VAC");
 }
@@ -58,7 +60,8 @@ struct BusyMonth {
     explicit BusyMonth(int lines) {
         firstPairing = b.schedule().LastPairingIndex + 1;
         for (int d = 1; d <= 26; d += 5) AddFourDayPairing(b, 8100 + d, d);
-        for (int i = 0; i < lines; ++i) BusyPilotLine(b, b.AddLine("PILOT " + std::to_string(i)), firstPairing);
+        for (int i = 0; i < lines; ++i)
+            BusyPilotLine(b, b.AddLine("PILOT " + std::to_string(i)), firstPairing);
     }
 };
 
@@ -68,8 +71,8 @@ void BM_CheckEmployeeLine_BusyPilot(benchmark::State& state) {
         CheckEmployeeLine(month.b.schedule(), 0, false);
         benchmark::DoNotOptimize(month.b.line(0).ExceptionText.data());
     }
-    state.counters["exceptionItems"] =
-        static_cast<double>(std::count(month.b.line(0).ExceptionText.begin(), month.b.line(0).ExceptionText.end(), '+'));
+    state.counters["exceptionItems"] = static_cast<double>(
+        std::count(month.b.line(0).ExceptionText.begin(), month.b.line(0).ExceptionText.end(), '+'));
 }
 BENCHMARK(BM_CheckEmployeeLine_BusyPilot)->Unit(benchmark::kMicrosecond);
 
