@@ -2,6 +2,7 @@
 
 #include "imports/ToolboxFile.h"
 #include "rules/ExceptionsReport.h"
+#include "rules/TransactionHistory.h"
 #include "shell/BuildBlocks.h"
 #include "shell/Workspace.h"
 
@@ -15,6 +16,7 @@ namespace {
 constexpr std::array kBound = {
     kCmdExit,        kCmdAbout,       kCmdKeyboardShortcuts,     kCmdCalculator,
     kCmdSharedNotes, kCmdBuildBlocks, kCmdWarningsAndExceptions, kCmdImportToolbox,
+    kCmdUndo,        kCmdHistory,
 };
 
 void ShowKeyboardShortcuts(Workspace& ws) {
@@ -100,6 +102,12 @@ bool RunCommand(Workspace& ws, int cmd) {
         break;
     case kCmdImportToolbox:
         LoadToolboxFile(ws);
+        break;
+    case kCmdUndo:
+        Undo(ws);
+        break;
+    case kCmdHistory:
+        ShowHistory(ws);
         break;
     default:
         return false;

@@ -63,6 +63,11 @@ public:
 
     // The exceptions and warnings report dialog with its list.
     virtual void ShowExceptionsReport(const std::vector<std::string>& /*lines*/) {}
+
+    // The transaction history dialog with its lines (tab-separated columns).
+    virtual void ShowHistory(const std::vector<std::string>& /*lines*/) {}
+    // The global information dialog with its list; its copy button calls CopyReportToClipboard.
+    virtual void ShowGlobalInformation(const std::vector<std::string>& /*lines*/) {}
 };
 
 } // namespace tq

@@ -213,6 +213,15 @@ public:
         calls.push_back("OpenToolboxWindow");
         toolboxOpen = true;
     }
+    std::vector<std::string> historyLines, globalInformationLines;
+    void ShowHistory(const std::vector<std::string>& lines) override {
+        calls.push_back("ShowHistory");
+        historyLines = lines;
+    }
+    void ShowGlobalInformation(const std::vector<std::string>& lines) override {
+        calls.push_back("ShowGlobalInformation");
+        globalInformationLines = lines;
+    }
 };
 
 std::string Describe(Color c);
