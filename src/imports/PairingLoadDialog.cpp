@@ -1,6 +1,9 @@
 #include "imports/PairingLoadDialog.h"
 
+#include "imports/PairingFile.h"
 #include "model/Schedule.h"
+#include "shell/BuildBlocks.h"
+#include "shell/Commands.h"
 #include "shell/Workspace.h"
 
 #include <filesystem>
@@ -36,6 +39,21 @@ std::optional<std::string> ChoosePairingFile(Workspace& ws) {
     auto chosen = ws.Ui().ChooseOpenFile(request);
     if (chosen) ws.fileTypes.pairingFiles.lastFileName = *chosen;
     return chosen;
+}
+
+bool ImportThisMonthsPairings(Workspace& ws) {
+    PairingLoadDialogInput input;
+    std::optional<PairingSelection> selection;
+    while (!selection) { // a refused OK leaves the dialog open
+        if (!ws.views.EditPairingLoadSettings(input)) return false;
+        selection = AcceptPairingLoadDialog(ws.Ui(), input, ws.schedule.CrewType);
+    }
+    const std::optional<std::string> file = ChoosePairingFile(ws);
+    if (!file) return false;
+    CloseViews(ws);
+    const bool loaded = LoadPairingFile(ws, *file, selection->text, selection->allEquipment);
+    BuildBlocks(ws, true);
+    return loaded;
 }
 
 } // namespace tq

@@ -30,4 +30,9 @@ std::optional<PairingSelection> AcceptPairingLoadDialog(UserInterface& ui,
 // The file-open dialog "Load This Month's Pairings", starting in the folder of LastPRGPath.
 std::optional<std::string> ChoosePairingFile(Workspace& ws);
 
+// "This Month's Pairings...": the load dialog until it is accepted or cancelled, the pairing file,
+// then the views are closed, the file is loaded and the blocks are built again. True when
+// pairings were loaded.
+bool ImportThisMonthsPairings(Workspace& ws);
+
 } // namespace tq

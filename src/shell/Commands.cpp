@@ -1,5 +1,6 @@
 #include "shell/Commands.h"
 
+#include "imports/PairingLoadDialog.h"
 #include "imports/ToolboxFile.h"
 #include "rules/ExceptionsReport.h"
 #include "rules/TransactionHistory.h"
@@ -16,7 +17,7 @@ namespace {
 constexpr std::array kBound = {
     kCmdExit,        kCmdAbout,       kCmdKeyboardShortcuts,     kCmdCalculator,
     kCmdSharedNotes, kCmdBuildBlocks, kCmdWarningsAndExceptions, kCmdImportToolbox,
-    kCmdUndo,        kCmdHistory,
+    kCmdUndo,        kCmdHistory,     kCmdImportPairings,
 };
 
 void ShowKeyboardShortcuts(Workspace& ws) {
@@ -109,10 +110,20 @@ bool RunCommand(Workspace& ws, int cmd) {
     case kCmdHistory:
         ShowHistory(ws);
         break;
+    case kCmdImportPairings:
+        ImportThisMonthsPairings(ws);
+        break;
     default:
         return false;
     }
     return true;
+}
+
+void CloseViews(Workspace& ws) {
+    if (!ws.schedule.BlocksBuilt) return;
+    ws.views.CloseToolWindows();
+    ws.schedule.BlocksBuilt = false;
+    ws.views.RepaintGrid();
 }
 
 std::string FrameCaption(const Workspace& ws) {

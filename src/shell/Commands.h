@@ -18,6 +18,10 @@ bool CommandChecked(Workspace& ws, const MenuEntry& entry);
 // Runs the command's action; false when none is bound (nothing happens then).
 bool RunCommand(Workspace& ws, int cmd);
 
+// The close-views step before pairings or the roster are replaced wholesale: on a built grid the
+// tool windows are closed, the built state is cleared and the grid repainted; Build Blocks follows.
+void CloseViews(Workspace& ws);
+
 // "Tarvelstrand", or "Tarvelstrand - NAME" while a file is open or being made.
 std::string FrameCaption(const Workspace& ws);
 

@@ -5,6 +5,8 @@
 
 namespace tq {
 
+struct PairingLoadDialogInput;
+
 // The system's own windows as the core sees them. A core operation that opens, refreshes or
 // closes one of them calls this interface; the desktop program answers with its windows, the
 // batch program and the tests with their own. Each view's issue adds what it needs here, with a
@@ -49,6 +51,9 @@ public:
     virtual bool StartCalculator() { return false; }
     // The shared notes dialog with the given text; true and the edited text on OK.
     virtual bool EditSharedNotes(std::string& /*text*/) { return false; }
+    // The "Load Bornemann Pairings" dialog over its current input; true and the edited input on
+    // OK, false for Cancel (and where the front end has no such dialog).
+    virtual bool EditPairingLoadSettings(PairingLoadDialogInput& /*input*/) { return false; }
 
     // Build Blocks: the grid's selection, scroll range and display list, the header's balance
     // row, one line's credit cell.

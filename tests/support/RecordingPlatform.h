@@ -1,4 +1,5 @@
 #pragma once
+#include "imports/PairingLoadDialog.h"
 #include "platform/Canvas.h"
 #include "platform/Platform.h"
 #include "shell/Views.h"
@@ -165,6 +166,15 @@ class RecordingViews : public Views {
 public:
     std::vector<std::string> calls;
     bool pairingsOpen = false, toolboxOpen = false, bidsOpen = false;
+    // What the scheduler leaves in the pairing load dialog at each OK, in order; then Cancel.
+    std::deque<PairingLoadDialogInput> pairingLoadInputs;
+    bool EditPairingLoadSettings(PairingLoadDialogInput& input) override {
+        calls.push_back("EditPairingLoadSettings");
+        if (pairingLoadInputs.empty()) return false;
+        input = pairingLoadInputs.front();
+        pairingLoadInputs.pop_front();
+        return true;
+    }
     void RepaintGrid() override { calls.push_back("RepaintGrid"); }
     void RepaintLine(int e, int d, int n) override {
         calls.push_back("RepaintLine " + std::to_string(e) + " " + std::to_string(d) + " " + std::to_string(n));

@@ -1,6 +1,9 @@
 #include "imports/PairingLoadDialog.h"
 #include "imports/PairingFile.h"
+#include "shell/CommandTable.h"
+#include "shell/Commands.h"
 
+#include "support/PrgFixtures.h"
 #include "support/TestFiles.h"
 #include "support/TestWorkspace.h"
 
@@ -89,6 +92,47 @@ TEST(PairingLoadDialog, FileDialogStartsInTheLastPairingFolder) {
     t.fakes.settings.Write("TQ", "LastPRGPath", "C:\\");
     EXPECT_EQ(ChoosePairingFile(t.ws), std::nullopt);
     EXPECT_EQ(t.ui().LastOf(test::UiEvent::Kind::OpenFile)->folder, "");
+}
+
+// "This Month's Pairings..." from the menu, on a month whose grid is built.
+struct ImportCommand : test::TestWorkspace {
+    test::TempDir dir;
+    ImportCommand() {
+        EXPECT_TRUE(schedule().SetMonthDates(Date::FromDmy(1, 7, 2026), Date::FromDmy(31, 7, 2026)));
+        schedule().FileKey = "YYZDH8CAZ";
+        EXPECT_TRUE(prg::PrgFile().Add(test::ThreeDayLayoverTrip()).Save(dir / "JUL.PRG"));
+        schedule().BlocksBuilt = true;
+    }
+    bool Called(const std::string& call) const {
+        return std::find(views.calls.begin(), views.calls.end(), call) != views.calls.end();
+    }
+};
+
+TEST(PairingLoadDialog, ImportCommandLoadsTheChosenFileAndBuildsAgain) {
+    ImportCommand t;
+    // The first OK lacks a base code: the dialog stays; the second one is taken.
+    t.views.pairingLoadInputs = {{true, "", "8"}, {true, "Z", "8"}};
+    t.ui().files.push_back({(t.dir / "JUL.PRG").string()});
+    EXPECT_TRUE(RunCommand(t.ws, kCmdImportPairings));
+    EXPECT_EQ(std::count(t.views.calls.begin(), t.views.calls.end(), "EditPairingLoadSettings"), 2);
+    EXPECT_EQ(t.ui().Messages(),
+              std::vector<std::string>{"[Tarvelstrand] You have not entered a Base Code."});
+    EXPECT_TRUE(t.Called("CloseToolWindows"));
+    EXPECT_EQ(t.schedule().LastPairingIndex, 0);
+    EXPECT_EQ(t.schedule().Pairings[0].PairingNumber, 8123);
+    EXPECT_TRUE(t.schedule().BlocksBuilt);
+}
+
+TEST(PairingLoadDialog, ImportCommandCancelledChangesNothing) {
+    for (const bool atFile : {false, true}) {
+        ImportCommand t;
+        if (atFile) t.views.pairingLoadInputs = {{}};
+        EXPECT_TRUE(RunCommand(t.ws, kCmdImportPairings));
+        EXPECT_EQ(t.ui().Count(test::UiEvent::Kind::OpenFile), atFile ? 1 : 0);
+        EXPECT_FALSE(t.Called("CloseToolWindows"));
+        EXPECT_TRUE(t.schedule().BlocksBuilt);
+        EXPECT_EQ(t.schedule().LastPairingIndex, -1);
+    }
 }
 
 } // namespace
